@@ -1,0 +1,21 @@
+#pragma once
+// The machine as the logic sees it: one reference per port.
+#include "Clock.h"
+#include "Dialogs.h"
+#include "FileSystem.h"
+#include "Profile.h"
+#include "Registry.h"
+#include "SystemInfo.h"
+
+namespace platform {
+
+struct Platform {
+    Registry& registry;
+    SystemInfo& system;
+    FileSystem& files;
+    Profile& profile;
+    Clock& clock;
+    Dialogs& dialogs;
+};
+
+}  // namespace platform

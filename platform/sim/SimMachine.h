@@ -1,0 +1,24 @@
+#pragma once
+// A whole simulated machine, built in a few lines by a test and handed to the logic as a Platform.
+#include "../Platform.h"
+#include "SimClock.h"
+#include "SimDialogs.h"
+#include "SimFileSystem.h"
+#include "SimProfile.h"
+#include "SimRegistry.h"
+#include "SimSystem.h"
+
+namespace platform::sim {
+
+struct SimMachine {
+    SimRegistry registry;
+    SimSystem system;
+    SimFileSystem files;
+    SimProfile profile{files};
+    SimClock clock;
+    SimDialogs dialogs;
+
+    Platform platform() { return Platform{registry, system, files, profile, clock, dialogs}; }
+};
+
+}  // namespace platform::sim

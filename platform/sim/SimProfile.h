@@ -1,0 +1,21 @@
+#pragma once
+#include "../Profile.h"
+#include "SimFileSystem.h"
+
+namespace platform::sim {
+
+// Reads profile files of the simulated file system with the platform's semantics.
+class SimProfile : public Profile {
+public:
+    explicit SimProfile(SimFileSystem& files) : files_(files) {}
+    std::string getString(const std::string& section, const std::optional<std::string>& key,
+                          const std::string& defaultValue, std::uint32_t bufferSize,
+                          const std::string& fileName) override;
+
+    std::string windowsDirectory = "C:\\WINDOWS";  // where a bare file name is looked for
+
+private:
+    SimFileSystem& files_;
+};
+
+}  // namespace platform::sim

@@ -1,0 +1,12 @@
+#pragma once
+// Resource ids of TK560Probe.
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_PROBE_DIALOG 102
+#define IDI_PROBE 128
+#define IDC_TEST_BUTTON 1000
+#define IDC_PROTOCOL_LIST 1001
+#define IDC_LANGUAGE_BUTTON 1002
+#define IDC_NOTICE 1004
+#define IDC_VERSION 1005
+#define IDM_ABOUTBOX 0x0010

@@ -1,0 +1,32 @@
+#pragma once
+// The machine a contract test arranges and then reads through the ports. The same cases run
+// natively against the simulated machine and under Wine against the real adapters.
+#include <memory>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace contract {
+
+class ContractWorld {
+public:
+    virtual ~ContractWorld() = default;
+    virtual platform::Platform platform() = 0;
+
+    // An empty folder for this test, as a full Windows path without a trailing backslash.
+    virtual std::string scratchFolder() = 0;
+    virtual void writeFile(const std::string& path, const std::string& bytes) = 0;
+    virtual std::string readFile(const std::string& path) = 0;
+    // Registry arrangements live below kRegistryBase of HKEY_LOCAL_MACHINE, removed when the world ends.
+    virtual void setRegistryValue(const std::string& subPath, const std::string& name, std::uint32_t type,
+                                  const std::string& bytes) = 0;
+    virtual void addRegistryKey(const std::string& subPath) = 0;
+    // Whether the world is the real platform (some cases only describe the real one).
+    virtual bool isReal() const = 0;
+};
+
+inline const std::string kRegistryBase = "SOFTWARE\\TK560 Contract Tests";
+
+std::unique_ptr<ContractWorld> makeContractWorld();
+
+}  // namespace contract

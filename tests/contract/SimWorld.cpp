@@ -1,0 +1,39 @@
+#include "ContractWorld.h"
+#include "platform/sim/SimMachine.h"
+
+namespace contract {
+namespace {
+
+class SimWorld : public ContractWorld {
+public:
+    platform::Platform platform() override { return machine_.platform(); }
+    std::string scratchFolder() override {
+        const std::string folder = "C:\\scratch" + std::to_string(++folders_);
+        machine_.files.addDirectory(folder);
+        return folder;
+    }
+    void writeFile(const std::string& path, const std::string& bytes) override { machine_.files.addFile(path, bytes); }
+    std::string readFile(const std::string& path) override {
+        const auto* file = machine_.files.file(path);
+        return file ? file->content : std::string();
+    }
+    void setRegistryValue(const std::string& subPath, const std::string& name, std::uint32_t type,
+                          const std::string& bytes) override {
+        machine_.registry.setValue(platform::RegRoot::LocalMachine, kRegistryBase + "\\" + subPath, name,
+                                   platform::RegValue{type, bytes});
+    }
+    void addRegistryKey(const std::string& subPath) override {
+        machine_.registry.addKey(platform::RegRoot::LocalMachine, kRegistryBase + "\\" + subPath);
+    }
+    bool isReal() const override { return false; }
+
+private:
+    platform::sim::SimMachine machine_;
+    int folders_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<ContractWorld> makeContractWorld() { return std::make_unique<SimWorld>(); }
+
+}  // namespace contract
