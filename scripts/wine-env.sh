@@ -5,6 +5,8 @@
 TK_WINE_ROOT=${TK_WINE_ROOT:-/tmp/tk560-wine-$(id -u)}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win32
+# An English system locale: the log file's month names and the date pictures follow it.
+export LANG=${TK_WINE_LANG:-en_US.UTF-8}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 tk_wine_template() {
