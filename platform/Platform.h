@@ -5,6 +5,7 @@
 #include "FileSystem.h"
 #include "Profile.h"
 #include "Registry.h"
+#include "SmartCard.h"
 #include "SystemInfo.h"
 
 namespace platform {
@@ -16,6 +17,7 @@ struct Platform {
     Profile& profile;
     Clock& clock;
     Dialogs& dialogs;
+    SmartCard& smartCard;
 };
 
 }  // namespace platform

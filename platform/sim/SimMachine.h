@@ -6,6 +6,7 @@
 #include "SimFileSystem.h"
 #include "SimProfile.h"
 #include "SimRegistry.h"
+#include "SimSmartCard.h"
 #include "SimSystem.h"
 
 namespace platform::sim {
@@ -17,8 +18,9 @@ struct SimMachine {
     SimProfile profile{files};
     SimClock clock;
     SimDialogs dialogs;
+    SimSmartCard smartCard;
 
-    Platform platform() { return Platform{registry, system, files, profile, clock, dialogs}; }
+    Platform platform() { return Platform{registry, system, files, profile, clock, dialogs, smartCard}; }
 };
 
 }  // namespace platform::sim

@@ -6,6 +6,7 @@
 #include "Win32FileSystem.h"
 #include "Win32Profile.h"
 #include "Win32Registry.h"
+#include "Win32SmartCard.h"
 #include "Win32System.h"
 
 namespace platform::win32 {
@@ -17,8 +18,9 @@ struct Win32Platform {
     Win32Profile profile;
     Win32Clock clock;
     Win32Dialogs dialogs;
+    Win32SmartCard smartCard;
 
-    Platform platform() { return Platform{registry, system, files, profile, clock, dialogs}; }
+    Platform platform() { return Platform{registry, system, files, profile, clock, dialogs, smartCard}; }
 };
 
 }  // namespace platform::win32
