@@ -31,6 +31,11 @@ public:
     virtual long queryValue(const std::string& name, std::uint32_t bufferSize, RegValue& out) = 0;
     // Name of the index-th subkey; kErrorNoMoreItems past the end. Leaves `out` untouched on failure.
     virtual long enumSubKey(std::uint32_t index, std::string& out) = 0;
+    // RegEnumValueA: the index-th value's name (into nameBufferSize characters, its NUL included) and
+    // its data (into dataBufferSize bytes). kErrorMoreData when either does not fit, kErrorNoMoreItems
+    // past the end. Leaves `name` and `out` untouched on failure.
+    virtual long enumValue(std::uint32_t index, std::uint32_t nameBufferSize, std::uint32_t dataBufferSize,
+                           std::string& name, RegValue& out) = 0;
 };
 
 class Registry {

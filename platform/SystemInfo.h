@@ -1,6 +1,7 @@
 #pragma once
 // Facts about the running system and program: GetVersionExA, GetModuleFileNameA,
-// GetWindowsDirectoryA, GetSystemDirectoryA, GetEnvironmentVariableA, GetUserDefaultLangID.
+// GetWindowsDirectoryA, GetSystemDirectoryA, GetEnvironmentVariableA, GetUserDefaultLangID, and the
+// WOW64 file-system redirection of a 32-bit program on 64-bit Windows.
 #include <cstdint>
 #include <string>
 
@@ -27,6 +28,11 @@ public:
     // False when the variable is not set or does not fit into bufferSize characters.
     virtual bool environmentVariable(const std::string& name, std::uint32_t bufferSize, std::string& out) = 0;
     virtual std::uint16_t userDefaultLangId() = 0;
+    // IsWow64Process for the running process, looked up at run time; false where the platform lacks it.
+    virtual bool isWow64Process() = 0;
+    // Wow64EnableWow64FsRedirection, looked up at run time; its result is not reported, and nothing
+    // happens where the platform lacks it.
+    virtual void enableWow64FsRedirection(bool enable) = 0;
 };
 
 }  // namespace platform

@@ -95,12 +95,12 @@ bool SimFileSystem::createDirectory(const std::string& path) {
 }
 
 bool SimFileSystem::fileExists(const std::string& path) {
-    const File* f = file(path);
+    const File* f = viewedFile(path);
     return f && !f->locked;
 }
 
 std::unique_ptr<TextFile> SimFileSystem::openText(const std::string& path, TextFileMode mode) {
-    const std::string full = absolute(path);
+    const std::string full = viewed(path);
     auto it = files_.find(foldCase(full));
     if (it != files_.end()) {
         if (it->second.locked) {
@@ -126,7 +126,7 @@ std::unique_ptr<TextFile> SimFileSystem::openText(const std::string& path, TextF
 }
 
 std::vector<std::string> SimFileSystem::findFiles(const std::string& pattern) {
-    const std::string full = absolute(pattern);
+    const std::string full = viewed(pattern);
     const std::string folder = foldCase(parentOf(full));
     const std::string namePattern = foldCase(full.substr(full.find_last_of('\\') + 1));
     std::vector<std::string> names;
@@ -139,7 +139,7 @@ std::vector<std::string> SimFileSystem::findFiles(const std::string& pattern) {
 }
 
 std::optional<FixedFileVersion> SimFileSystem::fixedFileVersion(const std::string& path) {
-    const File* f = file(path);
+    const File* f = viewedFile(path);
     if (!f) return std::nullopt;
     return f->version;
 }
@@ -180,6 +180,21 @@ void SimFileSystem::failCreateDirectory(const std::string& path, unsigned long e
 
 const SimFileSystem::File* SimFileSystem::file(const std::string& path) const {
     auto it = files_.find(foldCase(absolute(path)));
+    return it == files_.end() ? nullptr : &it->second;
+}
+
+std::string SimFileSystem::viewed(const std::string& path) const {
+    const std::string full = absolute(path);
+    if (!wow64.active || !wow64.active()) return full;
+    const std::string folded = foldCase(full);
+    const std::string system32 = foldCase(wow64.system32);
+    if (folded.compare(0, system32.size(), system32) != 0) return full;
+    if (folded.size() > system32.size() && folded[system32.size()] != '\\') return full;
+    return wow64.sysWow64 + full.substr(system32.size());
+}
+
+const SimFileSystem::File* SimFileSystem::viewedFile(const std::string& path) const {
+    auto it = files_.find(foldCase(viewed(path)));
     return it == files_.end() ? nullptr : &it->second;
 }
 

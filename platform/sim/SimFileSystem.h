@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <set>
 
@@ -44,7 +45,17 @@ public:
     bool directoryExists(const std::string& path) const;
     std::string absolute(const std::string& path) const;
 
+    // A 32-bit program's view on 64-bit Windows: while `active` answers true, the program's paths below
+    // system32 lead into the 32-bit system folder. Arranging and inspecting always use the real paths.
+    struct Wow64View {
+        std::function<bool()> active;
+        std::string system32 = "C:\\WINDOWS\\system32";
+        std::string sysWow64 = "C:\\WINDOWS\\SysWOW64";
+    } wow64;
+
 private:
+    std::string viewed(const std::string& path) const;
+    const File* viewedFile(const std::string& path) const;
     unsigned long missingPathError(const std::string& full) const;
 
     std::map<std::string, File> files_;

@@ -12,6 +12,12 @@
 namespace platform::sim {
 
 struct SimMachine {
+    SimMachine() {
+        files.wow64.active = [this] { return system.wow64 && system.fsRedirection; };
+    }
+    SimMachine(const SimMachine&) = delete;
+    SimMachine& operator=(const SimMachine&) = delete;
+
     SimRegistry registry;
     SimSystem system;
     SimFileSystem files;

@@ -35,6 +35,16 @@ public:
         return kErrorSuccess;
     }
 
+    long enumValue(std::uint32_t index, std::uint32_t nameBufferSize, std::uint32_t dataBufferSize,
+                   std::string& name, RegValue& out) override {
+        if (index >= key_.valueOrder.size()) return kErrorNoMoreItems;
+        const auto& [storedName, value] = key_.values.at(key_.valueOrder[index]);
+        if (storedName.size() + 1 > nameBufferSize || value.data.size() > dataBufferSize) return kErrorMoreData;
+        name = storedName;
+        out = value;
+        return kErrorSuccess;
+    }
+
 private:
     const SimRegistry::Key& key_;
 };
@@ -76,7 +86,10 @@ std::unique_ptr<RegKey> SimRegistry::openKey(RegRoot root, const std::string& pa
 void SimRegistry::addKey(RegRoot root, const std::string& path) { make(root, path); }
 
 void SimRegistry::setValue(RegRoot root, const std::string& path, const std::string& name, RegValue value) {
-    make(root, path).values[foldCase(name)] = {name, std::move(value)};
+    Key& key = make(root, path);
+    const std::string folded = foldCase(name);
+    if (!key.values.count(folded)) key.valueOrder.push_back(folded);
+    key.values[folded] = {name, std::move(value)};
 }
 
 void SimRegistry::setString(RegRoot root, const std::string& path, const std::string& name,
@@ -85,7 +98,11 @@ void SimRegistry::setString(RegRoot root, const std::string& path, const std::st
 }
 
 void SimRegistry::removeValue(RegRoot root, const std::string& path, const std::string& name) {
-    if (Key* key = find(root, path)) key->values.erase(foldCase(name));
+    Key* key = find(root, path);
+    if (!key) return;
+    const std::string folded = foldCase(name);
+    key->values.erase(folded);
+    std::erase(key->valueOrder, folded);
 }
 
 }  // namespace platform::sim

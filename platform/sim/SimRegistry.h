@@ -23,6 +23,7 @@ public:
         std::map<std::string, Key> subKeys;                 // by folded name, in folded order
         std::map<std::string, std::pair<std::string, RegValue>> values;  // folded name -> (name, value)
         std::vector<std::string> subKeyOrder;               // folded names in creation order
+        std::vector<std::string> valueOrder;                // folded names in creation order
     };
 
 private:

@@ -34,6 +34,22 @@ public:
         return ERROR_SUCCESS;
     }
 
+    long enumValue(std::uint32_t index, std::uint32_t nameBufferSize, std::uint32_t dataBufferSize,
+                   std::string& name, RegValue& out) override {
+        std::vector<char> nameBuffer(nameBufferSize + 1, '\0');
+        std::vector<BYTE> data(dataBufferSize + 1);
+        DWORD nameLength = nameBufferSize;
+        DWORD size = dataBufferSize;
+        DWORD type = 0;
+        const LONG rc =
+            RegEnumValueA(key_, index, nameBuffer.data(), &nameLength, nullptr, &type, data.data(), &size);
+        if (rc != ERROR_SUCCESS) return rc;
+        name.assign(nameBuffer.data(), nameLength);
+        out.type = type;
+        out.data.assign(reinterpret_cast<const char*>(data.data()), size);
+        return ERROR_SUCCESS;
+    }
+
 private:
     HKEY key_;
 };

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace platform::win32 {
@@ -45,5 +47,26 @@ bool Win32System::environmentVariable(const std::string& name, std::uint32_t buf
 }
 
 std::uint16_t Win32System::userDefaultLangId() { return GetUserDefaultLangID(); }
+
+// Both functions exist only on systems that know WOW64, so they are looked up at run time.
+bool Win32System::isWow64Process() {
+    using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
+    HMODULE kernel = GetModuleHandleA("kernel32");
+    if (!kernel) return false;
+    auto isWow64 = reinterpret_cast<IsWow64ProcessFn>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+}
+
+void Win32System::enableWow64FsRedirection(bool enable) {
+    using EnableFn = BOOLEAN(WINAPI*)(BOOLEAN);
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)> kernel(
+        LoadLibraryA("Kernel32.DLL"), &FreeLibrary);
+    if (!kernel) return;
+    auto redirect = reinterpret_cast<EnableFn>(
+        reinterpret_cast<void*>(GetProcAddress(kernel.get(), "Wow64EnableWow64FsRedirection")));
+    if (redirect) redirect(enable ? TRUE : FALSE);
+}
 
 }  // namespace platform::win32

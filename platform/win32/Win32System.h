@@ -11,6 +11,8 @@ public:
     std::string systemDirectory(std::uint32_t bufferSize) override;
     bool environmentVariable(const std::string& name, std::uint32_t bufferSize, std::string& out) override;
     std::uint16_t userDefaultLangId() override;
+    bool isWow64Process() override;
+    void enableWow64FsRedirection(bool enable) override;
 };
 
 }  // namespace platform::win32
