@@ -21,6 +21,7 @@ public:
     virtual void setRegistryValue(const std::string& subPath, const std::string& name, std::uint32_t type,
                                   const std::string& bytes) = 0;
     virtual void addRegistryKey(const std::string& subPath) = 0;
+    virtual void setEnvironment(const std::string& name, const std::string& value) = 0;
     // Whether the world is the real platform (some cases only describe the real one).
     virtual bool isReal() const = 0;
 };

@@ -25,6 +25,9 @@ public:
     void addRegistryKey(const std::string& subPath) override {
         machine_.registry.addKey(platform::RegRoot::LocalMachine, kRegistryBase + "\\" + subPath);
     }
+    void setEnvironment(const std::string& name, const std::string& value) override {
+        machine_.system.environment[name] = value;
+    }
     bool isReal() const override { return false; }
 
 private:

@@ -47,6 +47,9 @@ public:
                             nullptr, &key, nullptr) == ERROR_SUCCESS)
             RegCloseKey(key);
     }
+    void setEnvironment(const std::string& name, const std::string& value) override {
+        SetEnvironmentVariableA(name.c_str(), value.c_str());
+    }
     bool isReal() const override { return true; }
 
 private:
