@@ -1,6 +1,6 @@
 #include "SimProfile.h"
 
-#include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "SimText.h"
@@ -8,54 +8,78 @@
 namespace platform::sim {
 namespace {
 
-struct Entry {
+// What the platform counts as blank around lines, names and values (^Z is a DOS end of file).
+bool isBlank(char c) { return (c >= 0x09 && c <= 0x0d) || c == 0x1a || c == ' '; }
+
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// Names and values end at a NUL byte, as C strings do.
+std::string cutAtNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
+
+struct Key {
     std::string name;
-    bool hasValue = false;
+    bool hasValue = false;  // the line holds '='
     std::string value;
 };
 
-std::string trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
+struct Section {
+    std::string name;
+    std::vector<Key> keys;
+};
 
-// The entries of the first section of that name; false when there is none.
-bool readSection(const std::string& content, const std::string& section, std::vector<Entry>& entries) {
-    std::istringstream in(content);
-    std::string line;
-    bool inSection = false;
-    bool found = false;
-    const std::string wanted = foldCase(trim(section));
-    while (std::getline(in, line)) {
-        const std::string text = trim(line);
-        if (!text.empty() && text[0] == '[') {
-            const auto close = text.rfind(']');
-            const std::string name = trim(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-            if (inSection) return true;
-            inSection = foldCase(name) == wanted;
-            found = found || inSection;
-            continue;
+// The whole file as the platform reads it: lines end at CR or LF; a line starting with '[' and holding
+// a ']' starts a section named by the text between them; any other line is a key, with a value when it
+// holds '='. Lines before the first section belong to a nameless one.
+std::vector<Section> parse(std::string_view content) {
+    std::vector<Section> sections(1);
+    while (!content.empty()) {
+        const std::size_t end = std::min(content.find_first_of("\r\n"), content.size());
+        const std::string_view line = trim(content.substr(0, end));
+        content.remove_prefix(end);
+        while (!content.empty() && (content.front() == '\r' || content.front() == '\n')) content.remove_prefix(1);
+        if (line.empty()) continue;
+
+        if (line.front() == '[') {
+            if (const std::size_t close = line.rfind(']'); close != std::string_view::npos) {
+                sections.push_back(Section{cutAtNul(trim(line.substr(1, close - 1))), {}});
+                continue;
+            }
         }
-        if (!inSection || text.empty()) continue;
-        Entry entry;
-        if (const auto eq = text.find('='); eq != std::string::npos) {
-            entry.name = trim(text.substr(0, eq));
-            entry.hasValue = true;
-            entry.value = trim(text.substr(eq + 1));
+        Key key;
+        if (const std::size_t eq = line.find('='); eq != std::string_view::npos) {
+            key.name = cutAtNul(trim(line.substr(0, eq)));
+            key.hasValue = true;
+            key.value = cutAtNul(trim(line.substr(eq + 1)));
         } else {
-            entry.name = text;
+            key.name = cutAtNul(line);
         }
-        entries.push_back(entry);
+        sections.back().keys.push_back(std::move(key));
     }
-    return found;
+    return sections;
 }
 
-std::string unquote(const std::string& value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
+// Only the first section of a name counts; a later one of the same name is never read.
+const Section* findSection(const std::vector<Section>& sections, const std::string& name) {
+    const std::string wanted = foldCase(name);
+    for (std::size_t i = 1; i < sections.size(); ++i)
+        if (foldCase(sections[i].name) == wanted) return &sections[i];
+    return nullptr;
+}
+
+// Copies a value into a buffer of bufferSize characters. A value enclosed in a pair of the same quote
+// marks loses them; the platform removes the closing mark after cutting, so a value that just fits
+// with it loses its last character instead.
+std::string copyEntry(const std::string& value, std::uint32_t bufferSize) {
+    std::string_view text = value;
+    const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front();
+    if (quoted) text.remove_prefix(1);
+    std::string out(text.substr(0, bufferSize - 1));
+    if (quoted && bufferSize >= text.size() && !out.empty()) out.pop_back();
+    return out;
 }
 
 }  // namespace
@@ -65,37 +89,39 @@ std::string SimProfile::getString(const std::string& section, const std::optiona
                                   const std::string& fileName) {
     if (bufferSize == 0) return {};
     std::string path = fileName;
-    if (path.find('\\') == std::string::npos) path = windowsDirectory + "\\" + path;
+    if (path.find_first_of("\\/") == std::string::npos) path = windowsDirectory + "\\" + path;
     const SimFileSystem::File* file = files_.file(path);
-
-    std::vector<Entry> entries;
-    const bool sectionFound = file && readSection(file->content, section, entries);
+    const std::vector<Section> sections = file ? parse(file->content) : std::vector<Section>(1);
 
     if (!key) {
+        // Key names, each with its NUL; comments, empty names and lines without '=' are left out.
+        // A list that does not fit is cut to bufferSize - 2 bytes (the last name may be cut), so a
+        // list of exactly bufferSize - 1 bytes counts as cut too. No names at all: the default.
         std::string list;
-        for (const Entry& e : entries) {
-            if (e.name.empty() || e.name[0] == ';' || !e.hasValue) continue;
-            list += e.name;
-            list += '\0';
-        }
-        if (list.size() + 1 <= bufferSize) return list;
-        if (bufferSize <= 2) return {};
-        std::string cut = list.substr(0, bufferSize - 2);
-        cut.back() = '\0';
-        return cut;
-    }
-
-    std::string value = trim(defaultValue);
-    if (sectionFound) {
-        for (const Entry& e : entries) {
-            if (foldCase(e.name) == foldCase(trim(*key))) {
-                value = e.hasValue ? unquote(e.value) : std::string();
-                break;
+        if (const Section* found = findSection(sections, section)) {
+            for (const Key& k : found->keys) {
+                if (k.name.empty() || k.name.front() == ';' || !k.hasValue) continue;
+                list += k.name;
+                list += '\0';
             }
         }
+        if (list.size() + 2 > bufferSize) list.resize(bufferSize > 2 ? bufferSize - 2 : 0);
+        return list.empty() ? copyEntry(defaultValue, bufferSize) : list;
     }
-    if (value.size() >= bufferSize) value.resize(bufferSize - 1);
-    return value;
+
+    // Trailing blanks of the default are dropped; the names asked for are taken without blanks around them.
+    std::string fallback = defaultValue;
+    while (!fallback.empty() && fallback.back() == ' ') fallback.pop_back();
+    const std::string wanted = foldCase(std::string(trim(*key)));
+    const Section* found = findSection(sections, std::string(trim(section)));
+    if (found && !wanted.empty()) {
+        for (const Key& k : found->keys) {
+            if (foldCase(k.name) != wanted) continue;
+            // The first key of that name answers; one without '=' answers with the default.
+            return copyEntry(k.hasValue ? k.value : fallback, bufferSize);
+        }
+    }
+    return copyEntry(fallback, bufferSize);
 }
 
 }  // namespace platform::sim

@@ -51,4 +51,31 @@ TEST(RegistryContract, MissingKeysDoNotOpenAndSubkeysEnumerate) {
     EXPECT_EQ((std::set<std::string>{"First", "Second"}), names);
 }
 
+TEST(RegistryContract, ValuesEnumerateWithinTheirBuffers) {
+    auto world = makeContractWorld();
+    world->setRegistryValue("Values", "First", platform::kRegSz, std::string("one\0", 4));
+    world->setRegistryValue("Values", "Number", platform::kRegDword, std::string("\x01\x00\x00\x00", 4));
+    auto key = world->platform().registry.openKey(RegRoot::LocalMachine, kRegistryBase + "\\Values");
+    ASSERT_TRUE(key);
+
+    std::set<std::string> names;
+    for (std::uint32_t i = 0; i < 2; ++i) {
+        std::string name;
+        platform::RegValue value;
+        ASSERT_EQ(platform::kErrorSuccess, key->enumValue(i, 260, 260, name, value));
+        names.insert(name);
+        if (name == "First") EXPECT_EQ(std::string("one\0", 4), value.data);
+        if (name == "Number") EXPECT_EQ(platform::kRegDword, value.type);
+    }
+    EXPECT_EQ((std::set<std::string>{"First", "Number"}), names);
+
+    std::string name = "untouched";
+    platform::RegValue value{99, "untouched"};
+    EXPECT_EQ(platform::kErrorNoMoreItems, key->enumValue(2, 260, 260, name, value));
+    EXPECT_EQ(platform::kErrorMoreData, key->enumValue(0, 260, 3, name, value));  // data of 4 bytes
+    EXPECT_EQ(platform::kErrorMoreData, key->enumValue(0, 3, 260, name, value));  // names need room for the NUL
+    EXPECT_EQ("untouched", name);
+    EXPECT_EQ("untouched", value.data);
+}
+
 }  // namespace contract
