@@ -27,8 +27,6 @@ struct VersionReply {
     unsigned firmwareMinor() const { return bytes[7]; }
     // Firmware 0.0 stands for no firmware version.
     bool hasFirmwareVersion() const { return bytes[6] != 0 || bytes[7] != 0; }
-    // The driver wrote far enough to carry the driver version.
-    bool carriesDriverVersion() const { return returned >= 6; }
 };
 
 // The 5-byte reply to the ChipRevisionRequest; byte 0 equal to 1 means revision C.
