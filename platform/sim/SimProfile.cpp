@@ -1,12 +1,29 @@
 #include "SimProfile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string_view>
 #include <vector>
 
-#include "SimText.h"
-
 namespace platform::sim {
+
+struct SimProfile::Parsed {
+    struct Key {
+        std::string name;
+        bool hasValue = false;  // the line holds '='
+        std::string value;
+    };
+    struct Section {
+        std::string name;
+        std::vector<Key> keys;
+    };
+    std::vector<Section> sections;
+};
+
 namespace {
+
+using Key = SimProfile::Parsed::Key;
+using Section = SimProfile::Parsed::Section;
 
 // What the platform counts as blank around lines, names and values (^Z is a DOS end of file).
 bool isBlank(char c) { return (c >= 0x09 && c <= 0x0d) || c == 0x1a || c == ' '; }
@@ -19,17 +36,6 @@ std::string_view trim(std::string_view text) {
 
 // Names and values end at a NUL byte, as C strings do.
 std::string cutAtNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
-
-struct Key {
-    std::string name;
-    bool hasValue = false;  // the line holds '='
-    std::string value;
-};
-
-struct Section {
-    std::string name;
-    std::vector<Key> keys;
-};
 
 // The whole file as the platform reads it: lines end at CR or LF; a line starting with '[' and holding
 // a ']' starts a section named by the text between them; any other line is a key, with a value when it
@@ -62,11 +68,16 @@ std::vector<Section> parse(std::string_view content) {
     return sections;
 }
 
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
 // Only the first section of a name counts; a later one of the same name is never read.
-const Section* findSection(const std::vector<Section>& sections, const std::string& name) {
-    const std::string wanted = foldCase(name);
+const Section* findSection(const std::vector<Section>& sections, std::string_view name) {
     for (std::size_t i = 1; i < sections.size(); ++i)
-        if (foldCase(sections[i].name) == wanted) return &sections[i];
+        if (sameName(sections[i].name, name)) return &sections[i];
     return nullptr;
 }
 
@@ -84,6 +95,14 @@ std::string copyEntry(const std::string& value, std::uint32_t bufferSize) {
 
 }  // namespace
 
+std::shared_ptr<const SimProfile::Parsed> SimProfile::parsed(const std::string& content) {
+    if (!parsed_ || content != parsedContent_) {
+        parsed_ = std::make_shared<const Parsed>(Parsed{parse(content)});
+        parsedContent_ = content;
+    }
+    return parsed_;
+}
+
 std::string SimProfile::getString(const std::string& section, const std::optional<std::string>& key,
                                   const std::string& defaultValue, std::uint32_t bufferSize,
                                   const std::string& fileName) {
@@ -91,7 +110,8 @@ std::string SimProfile::getString(const std::string& section, const std::optiona
     std::string path = fileName;
     if (path.find_first_of("\\/") == std::string::npos) path = windowsDirectory + "\\" + path;
     const SimFileSystem::File* file = files_.file(path);
-    const std::vector<Section> sections = file ? parse(file->content) : std::vector<Section>(1);
+    const std::shared_ptr<const Parsed> content = parsed(file ? file->content : std::string());
+    const std::vector<Section>& sections = content->sections;
 
     if (!key) {
         // Key names, each with its NUL; comments, empty names and lines without '=' are left out.
@@ -112,11 +132,11 @@ std::string SimProfile::getString(const std::string& section, const std::optiona
     // Trailing blanks of the default are dropped; the names asked for are taken without blanks around them.
     std::string fallback = defaultValue;
     while (!fallback.empty() && fallback.back() == ' ') fallback.pop_back();
-    const std::string wanted = foldCase(std::string(trim(*key)));
-    const Section* found = findSection(sections, std::string(trim(section)));
+    const std::string_view wanted = trim(*key);
+    const Section* found = findSection(sections, trim(section));
     if (found && !wanted.empty()) {
         for (const Key& k : found->keys) {
-            if (foldCase(k.name) != wanted) continue;
+            if (!sameName(k.name, wanted)) continue;
             // The first key of that name answers; one without '=' answers with the default.
             return copyEntry(k.hasValue ? k.value : fallback, bufferSize);
         }

@@ -1,4 +1,6 @@
 #pragma once
+#include <memory>
+
 #include "../Profile.h"
 #include "SimFileSystem.h"
 
@@ -14,8 +16,15 @@ public:
 
     std::string windowsDirectory = "C:\\WINDOWS";  // where a bare file name is looked for
 
+    struct Parsed;  // a file's sections and keys as the platform reads them
+
 private:
+    // The file read last, parsed once while its content stays the same.
+    std::shared_ptr<const Parsed> parsed(const std::string& content);
+
     SimFileSystem& files_;
+    std::string parsedContent_;
+    std::shared_ptr<const Parsed> parsed_;
 };
 
 }  // namespace platform::sim
