@@ -22,6 +22,10 @@ public:
                                   const std::string& bytes) = 0;
     virtual void addRegistryKey(const std::string& subPath) = 0;
     virtual void setEnvironment(const std::string& name, const std::string& value) = 0;
+    // Places a small program file at `path`: one whose version resource gives the file version
+    // "a.b.c.d", or one without any version resource when `version` is empty. False when this world
+    // has no such file to offer (the real one finds them among the built stand-ins).
+    virtual bool placeVersionedFile(const std::string& path, const std::string& version) = 0;
     // Whether the world is the real platform (some cases only describe the real one).
     virtual bool isReal() const = 0;
 };

@@ -64,8 +64,11 @@ TEST(RegistryContract, ValuesEnumerateWithinTheirBuffers) {
         platform::RegValue value;
         ASSERT_EQ(platform::kErrorSuccess, key->enumValue(i, 260, 260, name, value));
         names.insert(name);
-        if (name == "First") EXPECT_EQ(std::string("one\0", 4), value.data);
-        if (name == "Number") EXPECT_EQ(platform::kRegDword, value.type);
+        if (name == "First") {
+            EXPECT_EQ(std::string("one\0", 4), value.data);
+        } else {
+            EXPECT_EQ(platform::kRegDword, value.type);
+        }
     }
     EXPECT_EQ((std::set<std::string>{"First", "Number"}), names);
 

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "ContractWorld.h"
 #include "platform/sim/SimMachine.h"
 
@@ -27,6 +29,17 @@ public:
     }
     void setEnvironment(const std::string& name, const std::string& value) override {
         machine_.system.environment[name] = value;
+    }
+    bool placeVersionedFile(const std::string& path, const std::string& version) override {
+        unsigned a = 0, b = 0, c = 0, d = 0;
+        if (version.empty()) {
+            machine_.files.addFile(path, "MZ");
+        } else {
+            if (std::sscanf(version.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d) != 4) return false;
+            machine_.files.addVersionedFile(path, std::uint16_t(a), std::uint16_t(b), std::uint16_t(c),
+                                            std::uint16_t(d));
+        }
+        return true;
     }
     bool isReal() const override { return false; }
 

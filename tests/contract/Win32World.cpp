@@ -50,6 +50,22 @@ public:
     void setEnvironment(const std::string& name, const std::string& value) override {
         SetEnvironmentVariableA(name.c_str(), value.c_str());
     }
+    // The built stand-ins: vA-B-C-D.dll and no-version.dll in the folder named by TK_VERSIONED_FILES
+    // (a Unix path is taken through Wine's drive Z:).
+    bool placeVersionedFile(const std::string& path, const std::string& version) override {
+        char folder[MAX_PATH] = {};
+        const DWORD n = GetEnvironmentVariableA("TK_VERSIONED_FILES", folder, MAX_PATH);
+        if (n == 0 || n >= MAX_PATH) return false;
+        std::string source = folder;
+        if (!source.empty() && source[0] == '/') source = "Z:" + source;
+        for (char& c : source)
+            if (c == '/') c = '\\';
+        std::string name = version.empty() ? "no-version" : "v" + version;
+        for (char& c : name)
+            if (c == '.') c = '-';
+        source += "\\" + name + ".dll";
+        return CopyFileA(source.c_str(), path.c_str(), FALSE) != 0;
+    }
     bool isReal() const override { return true; }
 
 private:
