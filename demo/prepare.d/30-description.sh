@@ -1,0 +1,43 @@
+# A healthy TK560 installation: its description file beside the program, the reader's driver and the
+# system files it lists with their versions, and the CT-API library it names. Sourced by scripts/demo.
+versioned="$STANDINS/versioned-files"
+
+# Description files are Windows text files.
+sed 's/$/\r/' > "$PROGDIR/Inst360.ini" <<'INI'
+[ReaderProperties]
+ReaderEntriesCount=1
+ReaderType=1
+ReaderNameCount=1
+Name1=TK560
+HBCIInstall=1
+MaxServerReader=1
+[DriverProperties]
+File9X=tkr_drv.vxd
+FileNT=tkr_drv.sys
+File2K=tkr_drv.sys
+[RegistryKeys]
+ServerNameW9x=TKR_DRV
+[SystemFiles]
+SystemFilesCount=2
+File1=smclib.sys
+File2=scardsvr.exe
+[ReaderProperties1]
+ReaderName=Kavrin TK560 USB
+HardwareID=USB\VID_0C4B&PID_0560
+[CTAPIProperties]
+DllName=ctk560.dll
+INI
+
+mkdir -p "$SYSTEM32/drivers"
+cp "$versioned/v4-30-0-17.dll" "$SYSTEM32/drivers/tkr_drv.sys"
+cp "$versioned/v5-1-2600-0.dll" "$SYSTEM32/drivers/smclib.sys"
+cp "$versioned/v5-1-2600-0.dll" "$SYSTEM32/scardsvr.exe"
+
+# The CT-API library: the CT-API stand-in where it is built, else a file that only carries a version.
+if [ ! -e "$SYSTEM32/ctk560.dll" ]; then
+  if [ -f "$STANDINS/ctapi/ctk560.dll" ]; then
+    cp "$STANDINS/ctapi/ctk560.dll" "$SYSTEM32/ctk560.dll"
+  else
+    cp "$versioned/v1-2-0-5.dll" "$SYSTEM32/ctk560.dll"
+  fi
+fi
