@@ -3,8 +3,11 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "FileSystem.h"
+#include "Libraries.h"
+#include "Processes.h"
 #include "Profile.h"
 #include "Registry.h"
+#include "Shell.h"
 #include "SmartCard.h"
 #include "SystemInfo.h"
 
@@ -18,6 +21,9 @@ struct Platform {
     Clock& clock;
     Dialogs& dialogs;
     SmartCard& smartCard;
+    Libraries& libraries;
+    Processes& processes;
+    Shell& shell;
 };
 
 }  // namespace platform

@@ -4,7 +4,9 @@
 #include "SimClock.h"
 #include "SimDialogs.h"
 #include "SimFileSystem.h"
+#include "SimLibraries.h"
 #include "SimProfile.h"
+#include "SimPrograms.h"
 #include "SimRegistry.h"
 #include "SimSmartCard.h"
 #include "SimSystem.h"
@@ -25,8 +27,13 @@ struct SimMachine {
     SimClock clock;
     SimDialogs dialogs;
     SimSmartCard smartCard;
+    SimLibraries libraries{system};
+    SimProcesses processes{files};
+    SimShell shell{processes};
 
-    Platform platform() { return Platform{registry, system, files, profile, clock, dialogs, smartCard}; }
+    Platform platform() {
+        return Platform{registry, system, files, profile, clock, dialogs, smartCard, libraries, processes, shell};
+    }
 };
 
 }  // namespace platform::sim
