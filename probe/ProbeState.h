@@ -7,6 +7,7 @@
 #include "ProtocolList.h"
 #include "ReaderDescription.h"
 #include "TestRun.h"
+#include "ZkaInterface.h"
 #include "platform/Platform.h"
 
 namespace probe {
@@ -22,6 +23,7 @@ struct ProbeState {
     ReaderDescription description;  // filled once per window
     ProtocolList protocol;
     std::string zkaLibraryPath;              // set by the installation check
+    ZkaInterface zka;                        // the signature interface test's state
     std::vector<std::string> matchedReaders;  // MatchedReaders: at most 10 reader names
     std::string messageEnglish;               // the message pair of the reader checks
     std::string messageGerman;
