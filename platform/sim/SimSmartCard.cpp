@@ -29,7 +29,7 @@ std::string hex(std::uint32_t value) {
 }  // namespace
 
 SimReader& SimSmartCard::addReader(const std::string& name) {
-    readers.push_back(SimReader{name, {}, {}, {}});
+    readers.push_back(SimReader{name, {}, {}, {}, {}});
     return readers.back();
 }
 
@@ -117,9 +117,15 @@ ScardResult SimSmartCard::control(ScardHandle card, std::uint32_t controlCode, c
     }
     SimReader* r = reader(cardReaders_[card]);
     if (r == nullptr) return kScardWRemovedCard;
-    const auto found = r->replies.find(controlCode);
-    if (found == r->replies.end()) return kScardEUnsupportedFeature;
-    const SimControlReply& reply = found->second;
+    SimControlReply reply;
+    if (auto next = r->nextReplies.find(controlCode); next != r->nextReplies.end() && !next->second.empty()) {
+        reply = next->second.front();
+        next->second.pop_front();
+    } else if (auto found = r->replies.find(controlCode); found != r->replies.end()) {
+        reply = found->second;
+    } else {
+        return kScardEUnsupportedFeature;
+    }
     if (reply.result != kScardSuccess) return reply.result;
     const auto written = std::min<std::size_t>(outputLength, reply.bytes.size());
     if (output != nullptr) std::memcpy(output, reply.bytes.data(), written);

@@ -23,6 +23,7 @@ struct SimReader {
     std::map<std::uint32_t, ScardResult> connectResults;  // by share mode; success when missing
     std::deque<ScardResult> nextConnectResults;           // used up first, one per connect
     std::map<std::uint32_t, SimControlReply> replies;     // by control code; unsupported when missing
+    std::map<std::uint32_t, std::deque<SimControlReply>> nextReplies;  // used up first, one per request
 };
 
 // A resource manager with scripted readers. Every call is logged in a compact form, e.g.

@@ -84,7 +84,7 @@ bool apply(const std::string& line, SimSmartCard& into, SimReader*& reader) {
     if (keyword == "reader") {
         const std::string name = restOf(line, keyword);
         if (name.empty()) return false;
-        into.readers.push_back(SimReader{name, {}, {}, {}});
+        into.readers.push_back(SimReader{name, {}, {}, {}, {}});
         reader = &into.readers.back();
         return true;
     }
@@ -105,6 +105,12 @@ bool apply(const std::string& line, SimSmartCard& into, SimReader*& reader) {
     }
     std::uint32_t control = 0;
     if (!(words >> a) || !parseNumber(a, control)) return false;
+    if (keyword == "reply-next" || keyword == "reply-next-error") {
+        SimControlReply next;
+        const bool read = keyword == "reply-next" ? parseBytes(words, next.bytes) : words >> b && parseCode(b, next.result);
+        if (read) reader->nextReplies[control].push_back(next);
+        return read;
+    }
     SimControlReply& reply = reader->replies[control];
     if (keyword == "reply") return parseBytes(words, reply.bytes);
     if (keyword == "reply-error") return words >> b && parseCode(b, reply.result);

@@ -15,6 +15,8 @@
 //   reply <control> <hex bytes>  answer to a control code, e.g. reply 0x312004 00 00 00 00 02 03 05 10 00 00 00 00
 //   reply-error <control> <code> the control code fails with code
 //   reply-length <control> <n>   the length reported for the answer
+//   reply-next <control> <hex bytes>    answers to the next requests, used up in order before the
+//   reply-next-error <control> <code>   lasting answer above
 #include <string>
 
 #include "SimSmartCard.h"

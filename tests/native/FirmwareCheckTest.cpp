@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "FirmwareCheck.h"
+#include "ReaderCheck.h"
 #include "ReaderFixture.h"
 
 namespace probe {
@@ -132,6 +133,19 @@ TEST_F(FirmwareCheck, NamesTheRecordsTheDriverCheckLeft) {
     EXPECT_TRUE(check());
     EXPECT_THAT(findings(), ElementsAre("    The TK160 reader has the firmware V5.10.", "    The TK560 Serial reader has the firmware V5.11.",
                                         "    The TK560 Serial reader has the VTC9 Chip Rev C."));
+}
+
+TEST_F(FirmwareCheck, ARequestThatFailsAfterTheDriverCheckEndsWithCouldNotBeRead) {
+    auto& r = reader("Kavrin TK560 USB 0");
+    r.nextReplies[cardreader::kVersionRequestCode].push_back(r.replies[cardreader::kVersionRequestCode]);
+    r.replies[cardreader::kVersionRequestCode].result = 0x1F;
+    auto e = env();
+    checkReaderAndDriver(e, 2);
+    ASSERT_TRUE(run().readerFound);
+    EXPECT_FALSE(check());
+    EXPECT_THAT(lines(), ElementsAre("Driver check:", "    The TK560 USB driver V2.03 is started.", "Firmware Check:",
+                                     "    The function SCardControl returns error 0x1F.", kNotRead));
+    EXPECT_TRUE(service().openContexts.empty());
 }
 
 TEST_F(FirmwareCheck, KeepsTenReadersAndSaysSo) {

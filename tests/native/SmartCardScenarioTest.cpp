@@ -23,7 +23,9 @@ TEST(SmartCardScenario, ReadsReadersRepliesAndServiceResults) {
         "  connect direct 0x8010000B\n"
         "  connect shared 2148532329\n"
         "  connect-next 0x8010000B 0\n"
-        "  reply-error 0x312004 0x1F\n";
+        "  reply-error 0x312004 0x1F\n"
+        "  reply-next 0x312004 00 00 00 00 02 03 05 10 00 00 00 00\n"
+        "  reply-next-error 0x312004 0x80100069\n";
     SimSmartCard sim;
     std::string error;
     ASSERT_TRUE(sim::loadSmartCardScenario(text, sim, error)) << error;
@@ -37,6 +39,9 @@ TEST(SmartCardScenario, ReadsReadersRepliesAndServiceResults) {
     EXPECT_EQ(kScardWRemovedCard, busy.connectResults.at(kScardShareShared));
     EXPECT_THAT(busy.nextConnectResults, ::testing::ElementsAre(kScardESharingViolation, 0));
     EXPECT_EQ(0x1F, busy.replies.at(0x312004).result);
+    ASSERT_EQ(2u, busy.nextReplies.at(0x312004).size());
+    EXPECT_EQ(healthy.replies.at(0x312004).bytes, busy.nextReplies.at(0x312004)[0].bytes);
+    EXPECT_EQ(kScardWRemovedCard, busy.nextReplies.at(0x312004)[1].result);
 }
 
 TEST(SmartCardScenario, ReadsAMisbehavingListWithEscapes) {
