@@ -1,0 +1,11 @@
+#pragma once
+// Resource ids of Romgauge.
+#define IDD_GAUGE_ABOUTBOX 100
+#define IDS_GAUGE_ABOUTBOX 101
+#define IDD_GAUGE_DIALOG 102
+#define IDI_GAUGE 128
+#define IDB_GAUGE_LOGO 131
+#define IDC_GAUGE_MESSAGE 1000
+#define IDC_GAUGE_LANGUAGE 1001
+#define IDC_GAUGE_LOGO 1009
+#define IDM_GAUGE_ABOUTBOX 0x0010
