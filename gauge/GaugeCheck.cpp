@@ -60,6 +60,14 @@ void setContextFailure(TextPair& text, ScardResult code) {
     else setPrinted(text, texts::kContextError, platform::scardCodeBits(code));
 }
 
+// Both steps open a context of the user's scope; a failure leaves its text.
+bool establishUserContext(cardreader::ServiceContext& context, TextPair& text) {
+    const ScardResult established = context.establish(platform::kScardScopeUser);
+    if (established == platform::kScardSuccess) return true;
+    setContextFailure(text, established);
+    return false;
+}
+
 void setListingFailure(TextPair& text, const cardreader::ReaderListing& listing) {
     switch (listing.outcome) {
         case Outcome::LengthQueryFailed:
@@ -84,11 +92,7 @@ const ReaderEntry* tableEntryIn(const std::string& listedName) {
 // there from a stale entry; nothing is asked of the reader here.
 void detectReaders(const GaugePorts& ports, GaugeState& state) {
     cardreader::ServiceContext context(ports.smartCard);
-    const ScardResult established = context.establish(platform::kScardScopeUser);
-    if (established != platform::kScardSuccess) {
-        setContextFailure(state.text, established);
-        return;
-    }
+    if (!establishUserContext(context, state.text)) return;
     const cardreader::ReaderListing listing = cardreader::listReaders(context);
     if (listing.outcome != Outcome::Listed) {
         setListingFailure(state.text, listing);
@@ -160,11 +164,7 @@ void appendFirmwareText(TextPair& text, const ReaderEntry& entry, const cardread
 // Asks the first reader of each kind seen ("<name> 0") for its firmware version.
 void readFirmware(const GaugePorts& ports, GaugeState& state) {
     cardreader::ServiceContext context(ports.smartCard);
-    const ScardResult established = context.establish(platform::kScardScopeUser);
-    if (established != platform::kScardSuccess) {
-        setContextFailure(state.text, established);
-        return;
-    }
+    if (!establishUserContext(context, state.text)) return;
     state.text.english.clear();
     state.text.german.clear();
     ScardResult lastResult = platform::kScardSuccess;
