@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "ProbeTexts.h"
+#include "platform/win32/WindowChrome.h"
 #include "resources/ProbeResources.h"
 
 namespace probe::win32 {
@@ -24,16 +25,8 @@ BOOL ProbeDialog::onInitDialog() {
     const std::string programFile = machine_.system.moduleFileName(MAX_PATH);
     versionText_ = aboutVersionText(machine_.files, programFile).value_or(std::string());
 
-    char aboutText[256] = {};
-    LoadStringA(instance(), IDS_ABOUTBOX, aboutText, sizeof aboutText);
-    if (aboutText[0] != '\0') {
-        if (HMENU menu = GetSystemMenu(hwnd(), FALSE)) {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-            AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, aboutText);
-        }
-    }
-    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    platform::win32::appendAboutToSystemMenu(hwnd(), instance(), IDS_ABOUTBOX, IDM_ABOUTBOX);
+    platform::win32::setWindowIcons(hwnd(), icon_);
     applyLanguage(session_.state.language);
     session_.initialise();
     return TRUE;
@@ -63,19 +56,7 @@ bool ProbeDialog::onMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result
     }
 }
 
-bool ProbeDialog::paintMinimised() {
-    if (!IsIconic(hwnd())) return false;
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
-    SendMessageA(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    const int cx = GetSystemMetrics(SM_CXICON);
-    const int cy = GetSystemMetrics(SM_CYICON);
-    DrawIcon(dc, (client.right - client.left - cx + 1) / 2, (client.bottom - client.top - cy + 1) / 2, icon_);
-    EndPaint(hwnd(), &ps);
-    return true;
-}
+bool ProbeDialog::paintMinimised() { return platform::win32::paintIconWhenMinimised(hwnd(), icon_); }
 
 void ProbeDialog::showAbout() {
     AboutDialog about(instance(), versionText_);
