@@ -29,7 +29,8 @@ CtApiScript CtApiScript::parse(const std::string& text) {
             answer.result = static_cast<std::int8_t>(numberFrom(w[1]));
             if (w.size() >= 3 && w[2] != "-") answer.response = bytesFromHex(w[2]);
             if (w.size() >= 4) answer.reportedLength = static_cast<std::uint16_t>(numberFrom(w[3]));
-            script.answers[bytesFromHex(w[0])].push_back(answer);
+            const std::vector<std::uint8_t> command = bytesFromHex(w[0]);
+            script.answers[hexFromBytes(command.data(), command.size())].push_back(answer);
         } else if (line.keyword == "close" && !w.empty()) {
             script.closeResult = static_cast<std::int8_t>(numberFrom(w[0]));
         } else if (line.keyword == "log") {
@@ -55,11 +56,11 @@ std::int8_t CtApiFake::data(std::uint16_t ctn, std::uint8_t* destination, std::u
                             std::uint16_t commandLength, const std::uint8_t* command, std::uint16_t* responseLength,
                             std::uint8_t* response) {
     const std::uint16_t room = *responseLength;
-    const std::vector<std::uint8_t> key(command, command + commandLength);
+    const std::string key = hexFromBytes(command, commandLength);
     char line[160];
     std::snprintf(line, sizeof line, "CT_data ctn=%u dad=%u sad=%u lenc=%u command=%s lenr=%u response=%s",
                   unsigned(ctn), unsigned(*destination), unsigned(*source), unsigned(commandLength),
-                  hexFromBytes(command, commandLength).c_str(), unsigned(room), cleared(response, room));
+                  key.c_str(), unsigned(room), cleared(response, room));
 
     CtApiScript::Answer answer{0, {0x90, 0x00}, std::nullopt};
     const auto scripted = script_.answers.find(key);

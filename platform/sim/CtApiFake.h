@@ -30,7 +30,7 @@ struct CtApiScript {
 
     std::string versionText = "CT-API stand-in 1.0";
     std::map<std::uint16_t, std::int8_t> initResults;
-    std::map<std::vector<std::uint8_t>, std::vector<Answer>> answers;  // by command bytes
+    std::map<std::string, std::vector<Answer>> answers;  // by command bytes in upper-case hex
     std::int8_t closeResult = 0;
     std::string logPath;
 
@@ -54,7 +54,7 @@ public:
 private:
     CtApiScript script_;
     std::function<void(const std::string&)> record_;
-    std::map<std::vector<std::uint8_t>, std::size_t> next_;
+    std::map<std::string, std::size_t> next_;
 };
 
 }  // namespace platform::sim

@@ -72,8 +72,8 @@ std::intptr_t SimShell::open(const std::string& file, const std::string& paramet
     const std::string path = file.find('\\') == std::string::npos ? directory + "\\" + file : file;
     const std::string program = processes_.programAt(path);
     if (program.empty()) return kShellFileNotFound;
-    processes_.starts.push_back(
-        {program, "\"" + program + "\"" + (parameters.empty() ? "" : " " + parameters), directory});
+    // The platform hands the file on quoted as it was given, followed by the parameters.
+    processes_.starts.push_back({program, "\"" + file + "\"" + (parameters.empty() ? "" : " " + parameters), directory});
     return kShellStarted;
 }
 

@@ -41,6 +41,24 @@ public:
         }
         return true;
     }
+    void placeCtApiLibrary(const std::string& path, const std::string& script, Convention,
+                           bool withVersionString) override {
+        machine_.libraries.addCtApi(path, platform::sim::CtApiScript::parse(script)).hasVersionString =
+            withVersionString;
+    }
+    void placeZkaLibrary(const std::string& path, const std::string& script, Convention) override {
+        machine_.libraries.addZka(path, platform::sim::ZkaScript::parse(script));
+    }
+    std::vector<std::string> libraryCalls() override { return machine_.libraries.calls; }
+    void placeProgram(const std::string& path, std::uint32_t exitCode) override {
+        machine_.processes.addProgram(path, exitCode);
+    }
+    std::vector<std::string> programStarts(std::size_t) override {
+        std::vector<std::string> starts;
+        for (const auto& start : machine_.processes.starts)
+            starts.push_back(start.program + " | " + start.commandLine + " | " + start.directory);
+        return starts;
+    }
     bool isReal() const override { return false; }
 
 private:
