@@ -1,9 +1,11 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "DescriptionLoader.h"
+#include "ProbeFixture.h"
 #include "platform/sim/SimMachine.h"
 
 namespace probe {
@@ -251,6 +253,33 @@ TEST_F(DescriptionLoaderTest, MissingFileAddsNothing) {
     EXPECT_EQ(0, d.systemFileCount);
     EXPECT_FALSE(d.hbciInstall);
     EXPECT_EQ("", d.ctApiLibraryName);
+}
+
+TEST(DescriptionAtInitialisation, LoadsBothFilesAndNamesTheSecondaryReader) {
+    testing::ProbeFixture f;
+    f.machine.files.addFile("C:\\Setup\\INST360.INI", kTk560);
+    f.machine.files.addFile("C:\\Setup\\INST160.INI",
+                            "[ReaderProperties]\nReaderEntriesCount=1\n[ReaderProperties1]\nReaderName=Kavrin TK160\n");
+    ProbeState& state = f.session.state;
+    state.primaryDescriptionPath = "c:\\setup\\inst360.ini";
+    state.secondaryDescriptionPath = "c:\\setup\\inst160.ini";
+
+    f.session.initialise();
+
+    EXPECT_EQ(2, state.description.primaryRecordCount);
+    EXPECT_EQ(3, state.description.readerRecordCount);
+    EXPECT_EQ("Kavrin TK160", state.secondaryReaderName);
+    EXPECT_THAT(f.lines(), ::testing::Contains("    ERROR: C:\\WINDOWS\\system32\\drivers\\tkr_drv.sys device driver is "
+                                               "not installed!"));
+}
+
+TEST(DescriptionAtInitialisation, NoSecondaryFileNoSecondaryReader) {
+    testing::ProbeFixture f;
+    f.machine.files.addFile("C:\\TK560\\Inst360.ini", kTk560);
+    f.session.state.primaryDescriptionPath = "C:\\TK560\\Inst360.ini";
+    f.session.initialise();
+    EXPECT_EQ(2, f.session.state.description.primaryRecordCount);
+    EXPECT_EQ("", f.session.state.secondaryReaderName);
 }
 
 }  // namespace
