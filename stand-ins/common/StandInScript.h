@@ -6,6 +6,13 @@
 #include <string>
 #include <vector>
 
+// The library stand-ins are built in both calling conventions: stdcall, and cdecl for the twins.
+#if defined(TK_STANDIN_CDECL)
+#define TK_ENTRY __cdecl
+#else
+#define TK_ENTRY __stdcall
+#endif
+
 namespace standin {
 
 struct Script {
@@ -44,6 +51,15 @@ inline void appendLine(const std::string& path, const std::string& line) {
     DWORD written = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
+}
+
+// A scripted fake (CtApiFake, ZkaFake) answering the script the variable names and logging each call.
+template <class Fake, class FakeScript>
+Fake scriptedFake(const char* variable) {
+    const Script script = readScript(variable);
+    FakeScript parsed = FakeScript::parse(script.text);
+    const std::string log = logPath(script, parsed.logPath);
+    return Fake(std::move(parsed), [log](const std::string& line) { appendLine(log, line); });
 }
 
 }  // namespace standin

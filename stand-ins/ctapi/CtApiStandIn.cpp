@@ -5,21 +5,11 @@
 #include "../common/StandInScript.h"
 #include "platform/sim/CtApiFake.h"
 
-#if defined(TK_STANDIN_CDECL)
-#define TK_ENTRY __cdecl
-#else
-#define TK_ENTRY __stdcall
-#endif
-
 namespace {
 
 platform::sim::CtApiFake& terminal() {
-    static platform::sim::CtApiFake fake = [] {
-        const standin::Script script = standin::readScript("TK_CTAPI_SCRIPT");
-        platform::sim::CtApiScript parsed = platform::sim::CtApiScript::parse(script.text);
-        const std::string log = standin::logPath(script, parsed.logPath);
-        return platform::sim::CtApiFake(std::move(parsed), [log](const std::string& line) { standin::appendLine(log, line); });
-    }();
+    static platform::sim::CtApiFake fake =
+        standin::scriptedFake<platform::sim::CtApiFake, platform::sim::CtApiScript>("TK_CTAPI_SCRIPT");
     return fake;
 }
 

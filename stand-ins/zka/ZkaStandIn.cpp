@@ -7,21 +7,11 @@
 #include "../common/StandInScript.h"
 #include "platform/sim/ZkaFake.h"
 
-#if defined(TK_STANDIN_CDECL)
-#define TK_ENTRY __cdecl
-#else
-#define TK_ENTRY __stdcall
-#endif
-
 namespace {
 
 platform::sim::ZkaFake& library() {
-    static platform::sim::ZkaFake fake = [] {
-        const standin::Script script = standin::readScript("TK_ZKA_SCRIPT");
-        platform::sim::ZkaScript parsed = platform::sim::ZkaScript::parse(script.text);
-        const std::string log = standin::logPath(script, parsed.logPath);
-        return platform::sim::ZkaFake(std::move(parsed), [log](const std::string& line) { standin::appendLine(log, line); });
-    }();
+    static platform::sim::ZkaFake fake =
+        standin::scriptedFake<platform::sim::ZkaFake, platform::sim::ZkaScript>("TK_ZKA_SCRIPT");
     return fake;
 }
 
