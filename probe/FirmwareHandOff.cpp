@@ -1,5 +1,8 @@
 #include "FirmwareHandOff.h"
 
+#include <optional>
+#include <string>
+
 namespace probe {
 namespace {
 
@@ -18,13 +21,14 @@ constexpr const char* kCheckSwitch = " -CHECK";
 constexpr const char* kGermanSwitch = "-D";
 constexpr std::uint32_t kUpdateNeeded = 1;
 
-}  // namespace
-
+// "USBDFU" beside the program's folder; none when that folder has no parent.
 std::optional<std::string> launcherFolder(const std::string& moduleDirectory) {
     const auto slash = moduleDirectory.find_last_of('\\');
     if (slash == std::string::npos) return std::nullopt;
     return moduleDirectory.substr(0, slash) + kLauncherFolderName;
 }
+
+}  // namespace
 
 bool checkFirmwareCompatibility(ProbeEnv& env) {
     const auto folder = launcherFolder(env.state.moduleDirectory);

@@ -1,14 +1,9 @@
 #pragma once
-#include <optional>
-#include <string>
-
 #include "ProbeState.h"
 
 namespace probe {
 
-// The folder of the firmware update launcher: "USBDFU" beside the program's folder. None when the
-// program's folder has no parent (the program lies in a drive root).
-std::optional<std::string> launcherFolder(const std::string& moduleDirectory);
+// The launcher is "USBDFU\Romloader.exe" beside the program's folder; a program in a drive root has none.
 
 // Asks the firmware update launcher whether the reader's firmware must be updated (its exit code 1).
 // Waits for it without time limit; false when it cannot be started.
