@@ -3,30 +3,7 @@
 versioned="$STANDINS/versioned-files"
 
 # Description files are Windows text files.
-sed 's/$/\r/' > "$PROGDIR/Inst360.ini" <<'INI'
-[ReaderProperties]
-ReaderEntriesCount=1
-ReaderType=1
-ReaderNameCount=1
-Name1=TK560
-HBCIInstall=1
-MaxServerReader=1
-[DriverProperties]
-File9X=tkr_drv.vxd
-FileNT=tkr_drv.sys
-File2K=tkr_drv.sys
-[RegistryKeys]
-ServerNameW9x=TKR_DRV
-[SystemFiles]
-SystemFilesCount=2
-File1=smclib.sys
-File2=scardsvr.exe
-[ReaderProperties1]
-ReaderName=Kavrin TK560 USB
-HardwareID=USB\VID_0C4B&PID_0560
-[CTAPIProperties]
-DllName=ctk560.dll
-INI
+sed 's/$/\r/' "$DEMO/installation/Inst360.ini" > "$PROGDIR/Inst360.ini"
 
 mkdir -p "$SYSTEM32/drivers"
 cp "$versioned/v4-30-0-17.dll" "$SYSTEM32/drivers/tkr_drv.sys"
