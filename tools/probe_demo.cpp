@@ -79,7 +79,7 @@ void layOutInstallation(platform::sim::SimMachine& m) {
         std::cerr << "reader scenario: " << error << "\n";
 
     // CT-API library answering a healthy reset with a card inserted; the ZKA library in C:\ZKA.
-    m.files.addVersionedFile("C:\\WINDOWS\\system32\\ctk560.dll", 3, 1, 0, 2);
+    m.files.addVersionedFile("C:\\WINDOWS\\system32\\ctk560.dll", 3, 1, 0, 7);
     m.libraries.addCtApi("C:\\WINDOWS\\system32\\ctk560.dll",
                          platform::sim::CtApiScript::parse("version KV-CTAPI 3.1 (stand-in)\n"
                                                            "data 2010000000 0 9000\n"
