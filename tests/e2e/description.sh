@@ -4,13 +4,10 @@
 # stores them, the description named by the registry list, and no description at all.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../scripts/wine-env.sh"
 . "$here/lib.sh"
-tk_start_display || exit 1
-trap 'tk_end_scenario; tk_stop_display' EXIT
+tk_e2e_begin || exit 1
 
 VERSIONED="$TK_STANDINS/versioned-files"
-STARS=$(printf '%*s' 76 '' | tr ' ' '*')
 TITLE="Installation check tool"
 
 # Windows text lines (CRLF) from the arguments.

@@ -5,10 +5,8 @@
 # the running window.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../scripts/wine-env.sh"
 . "$here/lib.sh"
-tk_start_display || exit 1
-trap 'tk_end_scenario; tk_stop_display' EXIT
+tk_e2e_begin || exit 1
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winscard=n"
 
 ENGLISH_TITLE="Checks the firmware version of the TK560 readers"

@@ -6,12 +6,9 @@
 # ended, one protocol in the log).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../scripts/wine-env.sh"
 . "$here/lib.sh"
-tk_start_display || exit 1
-trap 'tk_end_scenario; tk_stop_display' EXIT
+tk_e2e_begin || exit 1
 
-STARS=$(printf '%*s' 76 '' | tr ' ' '*')
 
 # The demo installation in the scenario's prefix: description, driver, reader, interfaces, launcher.
 lay_out_installation() {

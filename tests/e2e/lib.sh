@@ -1,11 +1,20 @@
 # End-to-end helpers: the real deliverables under Wine in a scratch prefix, driven from outside.
-# Source after scripts/wine-env.sh. Every scenario gets its own prefix copied from the template.
+# Every scenario gets its own prefix copied from the template.
 
 TK_ROOT=${TK_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 TK_DIST=${TK_DIST:-$TK_ROOT/build/dist}
 TK_STANDINS=${TK_STANDINS:-$TK_ROOT/build/win32/stand-ins}
 TK_ARTIFACTS=${TK_ARTIFACTS:-$TK_ROOT/artifacts/e2e}
 TK_E2E_FAILURES=0
+STARS=$(printf '%*s' 76 '' | tr ' ' '*')  # the log's block border
+
+. "$TK_ROOT/scripts/wine-env.sh"
+
+# tk_e2e_begin: the display for the scenarios, and the clean-up when the script ends.
+tk_e2e_begin() {
+  tk_start_display || return 1
+  trap 'tk_end_scenario; tk_stop_display' EXIT
+}
 
 # tk_scenario NAME: a fresh prefix; sets WINEPREFIX, DRIVE_C, PROGDIR (C:\TK560, with TK560Probe.exe),
 # SYSTEM32 and SCENARIO_DIR (artefacts of this scenario).
@@ -64,7 +73,7 @@ tk_wait_file() {
 
 # A log with every block's date line replaced by <date>.
 tk_log_without_dates() {
-  awk -v stars="$(printf '%*s' 76 '' | tr ' ' '*')" '
+  awk -v stars="$STARS" '
     { line = $0; sub(/\r$/, "", line) }
     prev2 == stars && prev1 == "" && line != "" && line != stars { print "<date>\r"; prev2 = prev1; prev1 = line; next }
     { print; prev2 = prev1; prev1 = line }' "$1"

@@ -3,12 +3,9 @@
 # the language switch appending a second block, and the program ending with its window.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../scripts/wine-env.sh"
 . "$here/lib.sh"
-tk_start_display || exit 1
-trap 'tk_end_scenario; tk_stop_display' EXIT
+tk_e2e_begin || exit 1
 
-STARS=$(printf '%*s' 76 '' | tr ' ' '*')
 CR=$'\r'
 
 # The block a run must have stored: built from the list box lines up to the verdict.

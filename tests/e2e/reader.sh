@@ -5,14 +5,11 @@
 # shows the scopes, share modes and dispositions used.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../scripts/wine-env.sh"
 . "$here/lib.sh"
-tk_start_display || exit 1
-trap 'tk_end_scenario; tk_stop_display' EXIT
+tk_e2e_begin || exit 1
 
 TITLE="Installation check tool"
 VERSION_REPLY="00 00 00 00 02 03 05 10 00 00 00 00"
-STARS=$(printf '%*s' 76 '' | tr ' ' '*')
 
 # An installation whose driver is found: description beside the program, driver with a version, no
 # CT-API library and no ZKA test, so the run ends after the firmware check.
