@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
     state.interactiveMode = true;
     session.initialise();
 
-    std::cout << "Main window (simulated Windows XP, texts in Windows-1252):\n\n";
+    std::cout << "Main window (simulated Windows XP):\n\n";
     for (const std::string& line : state.protocol.lines()) std::cout << "  | " << line << "\n";
     const auto* log = machine.files.file("C:\\TK560\\SetupProbe.log");
     std::cout << "\nC:\\TK560\\SetupProbe.log:\n\n";
