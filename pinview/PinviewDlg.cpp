@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "PinviewDlgLayout.h"
 #include "PinviewHandles.h"
@@ -60,15 +61,42 @@ T procedure(HMODULE module, const char* name) {
     return reinterpret_cast<T>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
 
-void prepareResourcesLocked() {
-    if (!State.LeftPicture) State.LeftPicture = TBitmap(LoadBitmapA(State.Instance, "BMP_BG_LEFT"));
-    if (!State.RightEdge) State.RightEdge = TBitmap(LoadBitmapA(State.Instance, "BMP_BG_RIGHT"));
-    if (!State.ButtonStrip) State.ButtonStrip = TBitmap(LoadBitmapA(State.Instance, "BITMAP_BUTTON"));
-    if (!State.TrackMouse) {
-        if (!State.User32) State.User32 = LoadLibraryA("USER32.DLL");
-        if (State.User32) State.TrackMouse = procedure<TTrackMouseEventFunction>(State.User32, "TrackMouseEvent");
-        if (!State.TrackMouse) State.TrackMouse = &MouseLeaveEmulation;
+// Loads the pictures and resolves TrackMouseEvent once. The loading runs outside the lock: it may
+// need the loader lock, which a thread that unloads the library holds while it takes ours.
+void prepareResources() {
+    {
+        TLocked locked(Lock);
+        if (State.LeftPicture && State.RightEdge && State.ButtonStrip && State.TrackMouse) return;
     }
+    TBitmap left(LoadBitmapA(State.Instance, "BMP_BG_LEFT"));
+    TBitmap right(LoadBitmapA(State.Instance, "BMP_BG_RIGHT"));
+    TBitmap strip(LoadBitmapA(State.Instance, "BITMAP_BUTTON"));
+    HMODULE user32 = LoadLibraryA("USER32.DLL");
+    auto track = user32 ? procedure<TTrackMouseEventFunction>(user32, "TrackMouseEvent") : nullptr;
+    if (!track) track = &MouseLeaveEmulation;
+    {
+        TLocked locked(Lock);
+        if (!State.LeftPicture) State.LeftPicture = std::move(left);
+        if (!State.RightEdge) State.RightEdge = std::move(right);
+        if (!State.ButtonStrip) State.ButtonStrip = std::move(strip);
+        if (!State.TrackMouse) {
+            State.TrackMouse = track;
+            std::swap(State.User32, user32);
+        }
+    }
+    if (user32) FreeLibrary(user32);  // another prompt was quicker
+}
+
+// Draws some text once where nobody sees it. The first text output of a process may load system
+// libraries, which needs the loader lock; done here, before the prompt counts as open, it cannot
+// hold up a thread that unloads the library (and holds that lock) while it ends the prompt.
+void warmUpTextDrawing() {
+    TWindowDc screen(nullptr);
+    TMemoryDc memory(screen.Get());
+    if (!memory.Get()) return;
+    TBitmap canvas(CreateCompatibleBitmap(screen.Get(), 8, 8));
+    TSelection selected(memory.Get(), canvas.Get());
+    PaintLabel(memory.Get(), {"&Wg.", {0, 0, 8, 8}, RGB(0, 0, 0), true, true});
 }
 
 std::unique_ptr<TApiLabelEx> makeLabel(HWND window, const TRectI& r, const std::string& text, COLORREF color) {
@@ -134,11 +162,27 @@ void onInitDialog(HWND window, HWND& own) {
     SetTimer(window, kKeepOnTopTimer, kKeepOnTopPeriod, nullptr);
 }
 
-void paintPromptLocked(HWND window, HDC dc) {
-    const TDlgLayout layout = ComputeLayout(State.Geometry, 0, 0);
+// Paints from a copy of the state: drawing may load system libraries on first use, and so wait
+// for the loader lock, which must never happen while this module's lock is held.
+void paintPrompt(HWND window, HDC dc) {
+    TPromptGeometry geometry;
+    HBITMAP leftPicture;
+    HBITMAP rightEdge;
+    std::vector<TLabelLook> labels;
+    {
+        TLocked locked(Lock);
+        geometry = State.Geometry;
+        leftPicture = State.LeftPicture.Get();
+        rightEdge = State.RightEdge.Get();
+        if (window == State.Window) {  // a window on its way out shows no labels
+            for (const TApiLabelEx* label : {State.PromptLabel.get(), State.StatusLabel.get(), State.MarkLabel.get()})
+                if (label) labels.push_back(label->Look());
+        }
+    }
+    const TDlgLayout layout = ComputeLayout(geometry, 0, 0);
     TMemoryDc memory(dc);
-    if (memory.Get() && State.LeftPicture) {
-        TSelection selected(memory.Get(), State.LeftPicture.Get());
+    if (memory.Get() && leftPicture) {
+        TSelection selected(memory.Get(), leftPicture);
         if (selected.Selected()) {
             const TRectI& left = layout.LeftPicture;
             const TRectI& text = layout.TextArea;
@@ -147,25 +191,39 @@ void paintPromptLocked(HWND window, HDC dc) {
                        kWindowHeight, SRCCOPY);
         }
     }
-    if (memory.Get() && State.RightEdge) {
-        TSelection selected(memory.Get(), State.RightEdge.Get());
+    if (memory.Get() && rightEdge) {
+        TSelection selected(memory.Get(), rightEdge);
         const TRectI& right = layout.RightEdge;
         if (selected.Selected())
             BitBlt(dc, right.Left, right.Top, right.Width(), right.Height(), memory.Get(), 0, 0, SRCCOPY);
     }
-    if (window != State.Window) return;  // a window on its way out shows no labels
-    for (TApiLabelEx* label : {State.PromptLabel.get(), State.StatusLabel.get(), State.MarkLabel.get()})
-        if (label) label->Paint(dc);
+    for (const TLabelLook& label : labels) PaintLabel(dc, label);
 }
 
 void onPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (dc) {
-        TLocked locked(Lock);
-        paintPromptLocked(window, dc);
-    }
+    if (dc) paintPrompt(window, dc);
     EndPaint(window, &paint);
+}
+
+// The button is drawn from a copy of its record too; what the drawing learns (pressed, hot) is
+// written back afterwards.
+template <typename Draw>
+void drawButtonCopy(Draw draw) {
+    TButtonInfo info;
+    HBITMAP strip;
+    {
+        TLocked locked(Lock);
+        info = State.Button;
+        strip = State.ButtonStrip.Get();
+    }
+    draw(info, strip);
+    TLocked locked(Lock);
+    if (State.Button.Handle == info.Handle) {
+        State.Button.Pressed = info.Pressed;
+        State.Button.Hot = info.Hot;
+    }
 }
 
 void onCommand(int id, int code) {
@@ -240,8 +298,8 @@ INT_PTR handlePromptMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_CTLCOLORDLG: return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
         case WM_DRAWITEM:
             if (wParam == static_cast<WPARAM>(kCancelButtonId)) {
-                TLocked locked(Lock);
-                DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), State.Button, State.ButtonStrip.Get());
+                const auto& request = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+                drawButtonCopy([&](TButtonInfo& info, HBITMAP strip) { DrawButton(request, info, strip); });
                 return TRUE;
             }
             break;
@@ -256,7 +314,12 @@ INT_PTR handlePromptMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case kEndRequestMessage: onEndRequest(static_cast<std::int32_t>(wParam)); return TRUE;
         default: break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    // Everything else gets the dialog manager's default processing, which is DefWindowProcA's
+    // where the dialog manager has none of its own, and whose result reaches the sender. Returning
+    // DefWindowProcA's result from here instead would answer 0 through the dialog manager: the
+    // prompt would refuse to be restored from minimised (WM_QUERYOPEN) and block log-off
+    // (WM_QUERYENDSESSION).
+    return FALSE;
 }
 
 INT_PTR CALLBACK promptProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -275,8 +338,9 @@ void onButtonMouseMove(HWND button) {
     }
     TRACKMOUSEEVENT request{sizeof(TRACKMOUSEEVENT), TME_LEAVE, button, 0};
     if (track) track(&request);
-    TLocked locked(Lock);
-    if (State.Button.Handle == button) DrawButtonHot(State.Button, State.ButtonStrip.Get());
+    drawButtonCopy([&](TButtonInfo& info, HBITMAP strip) {
+        if (info.Handle == button) DrawButtonHot(info, strip);
+    });
 }
 
 void onButtonMouseLeave(HWND button) {
@@ -354,9 +418,10 @@ void ShowDlg(const TPromptGeometry& geometry, const std::string& promptText, con
         State.Geometry = geometry;
         State.PromptText = promptText;
         State.CancelCaption = cancelCaption;
-        prepareResourcesLocked();
         State.Starting = true;
     }
+    prepareResources();
+    warmUpTextDrawing();
     HWND own = nullptr;
     DialogBoxParamA(State.Instance, MAKEINTRESOURCEA(kPromptTemplateId), nullptr, &promptProc,
                     reinterpret_cast<LPARAM>(&own));

@@ -33,14 +33,16 @@ TApiLabel::TApiLabel(HWND parent, int left, int top, int width, int height, cons
     SetText(text);
 }
 
-void TApiLabel::Paint(HDC dc) {
-    TFont font = CreateDlgFont(Bold);
+void PaintLabel(HDC dc, const TLabelLook& look) {
+    TFont font = CreateDlgFont(look.Bold);
     TSelection selected(dc, font.Get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Color);
-    RECT r = Rect();
-    drawText(dc, Text, r, WordWrap ? DT_WORDBREAK : 0);
+    SetTextColor(dc, look.Color);
+    RECT r = look.Rect;
+    drawText(dc, look.Text, r, look.WordWrap ? DT_WORDBREAK : 0);
 }
+
+void TApiLabel::Paint(HDC dc) { PaintLabel(dc, Look()); }
 
 void TApiLabel::SetText(const std::string& text) {
     Text = text;

@@ -10,6 +10,17 @@
 
 namespace pinview {
 
+// What a label shows, copied out so that it can be painted without holding any lock.
+struct TLabelLook {
+    std::string Text;
+    RECT Rect = {0, 0, 0, 0};
+    COLORREF Color = RGB(0, 0, 0);
+    bool Bold = false;
+    bool WordWrap = false;
+};
+
+void PaintLabel(HDC dc, const TLabelLook& look);
+
 class TApiControl {
 public:
     TApiControl(HWND parent, int left, int top, int width, int height)
@@ -34,6 +45,7 @@ public:
 
     void Paint(HDC dc) override;
     virtual void SetText(const std::string& text);
+    TLabelLook Look() const { return {Text, Rect(), Color, Bold, WordWrap}; }
 
     // Marks the label's rectangle for the parent's next paint. Sends nothing, so it is safe from
     // any thread and under a lock.

@@ -16,6 +16,7 @@
 #include "PinviewLng.h"
 #include "PinviewParams.h"
 #include "PinviewRules.h"
+#include "PinviewUtil.h"
 #include "PinviewUtilWin.h"
 #include "WindowsVersions.h"
 #include "include/Pinview.h"
@@ -29,6 +30,8 @@ constexpr std::uint32_t kOutcomeDisplayTime = 2000;
 // How long an unload waits for the prompt's thread to leave the library: the outcome's display
 // time plus room for closing. Past it the unload goes on rather than hang under the loader lock.
 constexpr std::uint32_t kUnloadWaitLimit = kOutcomeDisplayTime + 8000;
+constexpr DWORD kLeaveGrace = 20;
+constexpr std::uint32_t kUnloadPollInterval = 20;
 
 struct TMainState {
     TDlgParamsBlock Current = ResetParams();
@@ -212,12 +215,12 @@ std::int32_t keyPressed(std::int32_t event) {
 
 // Ending a prompt while the library is freed: the unloading thread holds the loader lock, so it
 // only posts the request to the window's thread, which runs EndDlg(1) itself, and waits, bounded,
-// until the prompt's thread has left StartDlgEx before the library's code goes away.
+// until every StartDlgEx has left before the library's code goes away. A prompt that is still
+// coming up gets the request as soon as its window is open.
 void endPromptForUnload() {
     forgetCallback();
-    if (!IsDlgOpen()) return;
     if (DlgThreadId() == GetCurrentThreadId()) {
-        EndOpenPrompt(1);
+        if (IsDlgOpen()) EndOpenPrompt(1);
         return;
     }
     HANDLE noCalls;
@@ -225,7 +228,18 @@ void endPromptForUnload() {
         TLocked locked(Lock);
         noCalls = State.NoCallsInStart;
     }
-    if (PostEndRequest(1) && noCalls) WaitHandlingSentMessages(noCalls, kUnloadWaitLimit);
+    if (!noCalls) return;
+    const TDeadline deadline(GetTickCount(), kUnloadWaitLimit);
+    bool posted = false;
+    while (!deadline.Passed(GetTickCount())) {
+        if (!posted) posted = PostEndRequest(1);
+        if (WaitHandlingSentMessages(noCalls, kUnloadPollInterval)) {
+            // The prompt's thread signals a few instructions before it has returned to its
+            // caller; give it a moment to leave before the library's code is unmapped.
+            if (posted) Sleep(kLeaveGrace);
+            return;
+        }
+    }
 }
 
 void onLoad(HINSTANCE instance) {

@@ -165,6 +165,22 @@ HWND waitForPrompt(const PromptRun& run) {
 // Has the prompt's thread paint everything pending, so that a capture shows the latest state.
 void flush(HWND prompt) { RedrawWindow(prompt, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
+// What the prompt shows once its thread has painted and handed the pixels on: the platform may pass
+// a window's pixels on a little after painting, so wait until three pictures in a row agree.
+host::Image settled(HWND prompt) {
+    flush(prompt);
+    host::Image last = host::Capture(prompt);
+    const RECT all = {0, 0, last.Width, last.Height};
+    int same = 0;
+    for (int i = 0; i < 40 && same < 2; ++i) {
+        Sleep(25);
+        host::Image next = host::Capture(prompt);
+        same = next.Valid() && next.SameIn(last, all) ? same + 1 : 0;
+        last = std::move(next);
+    }
+    return last;
+}
+
 RECT clientRectOf(HWND child, HWND parent) {
     RECT r{};
     GetWindowRect(child, &r);
@@ -208,8 +224,7 @@ struct EndingWatch {
         waitFor([&] { return cancel && !IsWindowEnabled(cancel); }, 1500);
         watch->ButtonDisabled = cancel && !IsWindowEnabled(cancel);
         Sleep(500);  // well inside the two seconds of the outcome's display
-        flush(watch->Prompt);
-        watch->Picture = host::Capture(watch->Prompt);
+        watch->Picture = settled(watch->Prompt);
         return 0;
     }
 };
@@ -271,11 +286,15 @@ void defaultPrompt() {
 
     ShowWindow(prompt, SW_MINIMIZE);
     check(waitFor([&] { return !IsIconic(prompt); }, 1500), "a minimised prompt restores itself");
-    GetWindowRect(prompt, &r);
-    check(r.right - r.left == 306 && r.left == (cx - 306) / 2, "and keeps its place and size");
+    check(waitFor(
+              [&] {
+                  GetWindowRect(prompt, &r);
+                  return r.right - r.left == 306 && r.left == (cx - 306) / 2;
+              },
+              1000),
+          "and keeps its place and size");
 
-    flush(prompt);
-    const host::Image focused = host::Capture(prompt);
+    const host::Image focused = settled(prompt);
     keep(focused, "prompt-focused.bmp");
     check(focused.Valid(), "prompt can be captured");
     check(host::Near(focused.At(0, 0), {0, 0, 0}) && host::Near(focused.At(1, 1), {204, 204, 204}) &&
@@ -288,19 +307,17 @@ void defaultPrompt() {
 
     // The looks of the button: normal once it has lost the focus, hot under the mouse, pressed.
     SendMessageA(button, WM_KILLFOCUS, 0, 0);
-    flush(prompt);
-    const host::Image normal = host::Capture(prompt);
+    const host::Image normal = settled(prompt);
     keep(normal, "prompt-normal.bmp");
     POINT centre{49, 12};
     ClientToScreen(button, &centre);
     SetCursorPos(centre.x, centre.y);
     flush(prompt);
     SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(49, 12));
-    const host::Image hot = host::Capture(prompt);
+    const host::Image hot = settled(prompt);
     keep(hot, "prompt-hot.bmp");
     SendMessageA(button, BM_SETSTATE, TRUE, 0);
-    flush(prompt);
-    const host::Image pressed = host::Capture(prompt);
+    const host::Image pressed = settled(prompt);
     keep(pressed, "prompt-pressed.bmp");
     SendMessageA(button, BM_SETSTATE, FALSE, 0);
     SetCursorPos(0, 0);
@@ -310,35 +327,29 @@ void defaultPrompt() {
     check(normal.SameIn(focused, kPromptArea), "button looks leave the labels alone");
 
     // One mark per key event 1; 8 takes one away; 2 empties; 3 does nothing.
-    const host::Image empty = host::Capture(prompt);
+    const host::Image empty = settled(prompt);
     std::vector<host::Image> marks;
     for (int i = 0; i < 3; ++i) {
         check(api.OnKeyPressed(1, 0) == 0, "OnKeyPressed(1) returns 0");
-        flush(prompt);
-        marks.push_back(host::Capture(prompt));
+        marks.push_back(settled(prompt));
     }
     keep(marks.back(), "prompt-marks.bmp");
     check(!marks[0].SameIn(empty, kMarkArea) && !marks[1].SameIn(marks[0], kMarkArea) &&
               !marks[2].SameIn(marks[1], kMarkArea),
           "each key event 1 adds a mark");
     check(api.OnKeyPressed(8, 0) == 0, "OnKeyPressed(8) returns 0");
-    flush(prompt);
-    check(host::Capture(prompt).SameIn(marks[1], kMarkArea), "event 8 removes exactly one mark");
+    check(settled(prompt).SameIn(marks[1], kMarkArea), "event 8 removes exactly one mark");
     check(api.OnKeyPressed(3, 0) == 0, "OnKeyPressed(3) returns 0");
-    flush(prompt);
-    check(host::Capture(prompt).SameIn(marks[1], kMarkArea), "event 3 changes nothing");
+    check(settled(prompt).SameIn(marks[1], kMarkArea), "event 3 changes nothing");
     check(api.OnKeyPressed(2, 0) == 0, "OnKeyPressed(2) returns 0");
-    flush(prompt);
-    check(host::Capture(prompt).SameIn(empty, kMarkArea), "event 2 empties the marks");
+    check(settled(prompt).SameIn(empty, kMarkArea), "event 2 empties the marks");
     check(api.OnKeyPressed(2, 0) == 0 && api.OnKeyPressed(8, 0) == 0, "events on empty marks return 0");
     api.OnKeyPressed(1, 0);
     check(api.OnKeyPressed(16, 0) == 0, "OnKeyPressed(16) returns 0");
-    flush(prompt);
-    const host::Image newPin = host::Capture(prompt);
+    const host::Image newPin = settled(prompt);
     check(!newPin.SameIn(empty, kPromptArea) && newPin.SameIn(empty, kMarkArea), "event 16: new prompt, marks emptied");
     check(api.OnKeyPressed(17, 0) == 0, "OnKeyPressed(17) returns 0");
-    flush(prompt);
-    const host::Image confirm = host::Capture(prompt);
+    const host::Image confirm = settled(prompt);
     check(!confirm.SameIn(newPin, kPromptArea), "event 17: another prompt");
 
     // EndDlg from this thread: status shown in the disabled look for two seconds, then closed.
@@ -365,7 +376,9 @@ void defaultPrompt() {
     check(ending.Valid() && ending.SameIn(empty, kMarkArea), "the marks are emptied");
     check(ending.Valid() && !ending.SameIn(empty, kButtonArea) && !ending.SameIn(normal, kButtonArea),
           "disabled look differs");
-    check(!IsWindow(prompt), "window is gone when EndDlg returns");
+    // The window is hidden when EndDlg returns and destroyed once its thread leaves the modal loop.
+    check(!IsWindowVisible(prompt), "window is closed when EndDlg returns");
+    check(waitFor([&] { return !IsWindow(prompt); }, 1000), "and destroyed right after");
     check(run.Finished(2000) && run.Result == 0, "StartDlg returns 0 shortly after");
     check(logA.Calls == 0, "no callback without a cancel request");
     check(api.EndDlg(3) == 87, "a second EndDlg returns 87");
@@ -399,7 +412,7 @@ void cancelWithCallback() {
     SendMessageA(prompt, WM_COMMAND, IDCANCEL, 0);
     check(logA.EndInsideResult == 0, "EndDlg inside the callback returns 0");
     check(logA.EndInsideTime >= 1950 && logA.EndInsideTime <= 4000, "and shows the outcome for two seconds");
-    check(!IsWindow(prompt), "the window is closed by then");
+    check(!IsWindowVisible(prompt), "the window is closed by then");
     check(run.Finished(2000) && run.Result == 0, "StartDlg returns 0");
 }
 
@@ -427,8 +440,7 @@ void wideNullCallbackEscape() {
     HWND button = GetDlgItem(prompt, 5);
     const RECT b = clientRectOf(button, prompt);
     check(b.left == 658 && b.top == 140 && b.right == 756, "Cancel button at (658, 140)");
-    flush(prompt);
-    keep(host::Capture(prompt), "prompt-wide.bmp");
+    keep(settled(prompt), "prompt-wide.bmp");
 
     SendMessageA(button, BM_CLICK, 0, 0);
     SendMessageA(prompt, WM_COMMAND, IDCANCEL, 0);
