@@ -156,9 +156,13 @@ int promptWindowCount() {
     return count;
 }
 
-HWND waitForPrompt(const PromptRun& run) {
+// Starts the run on its own thread and waits for its window; null, and a failed check, when none
+// comes up.
+HWND openPrompt(PromptRun& run, const char* what) {
+    run.Start();
     HWND window = nullptr;
     waitFor([&] { return (window = promptOf(run.Thread)) != nullptr; }, 5000);
+    check(window != nullptr, what);
     return window;
 }
 
@@ -253,9 +257,7 @@ void defaultPrompt() {
     PromptRun run;
     run.Mode = 1;
     run.Callback = &callbackA;
-    run.Start();
-    HWND prompt = waitForPrompt(run);
-    check(prompt != nullptr, "StartDlg shows the prompt on the calling thread");
+    HWND prompt = openPrompt(run, "StartDlg shows the prompt on the calling thread");
     if (!prompt) return;
 
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
@@ -390,9 +392,7 @@ void cancelWithCallback() {
     PromptRun run;
     run.Mode = 2;
     run.Callback = &callbackA;
-    run.Start();
-    HWND prompt = waitForPrompt(run);
-    check(prompt != nullptr, "StartDlg(2) shows the prompt");
+    HWND prompt = openPrompt(run, "StartDlg(2) shows the prompt");
     if (!prompt) return;
     HWND button = GetDlgItem(prompt, 5);
     logA.Button = button;
@@ -429,9 +429,7 @@ void wideNullCallbackEscape() {
     run.Params = &params;
     run.Extended = true;
     run.Mode = 5;
-    run.Start();
-    HWND prompt = waitForPrompt(run);
-    check(prompt != nullptr, "StartDlgEx(5) shows the prompt");
+    HWND prompt = openPrompt(run, "StartDlgEx(5) shows the prompt");
     if (!prompt) return;
     const int cx = GetSystemMetrics(SM_CXSCREEN);
     RECT r{};
@@ -465,9 +463,7 @@ void twoPromptsAtOnce() {
     first.Extended = true;
     first.Mode = 1;
     first.Callback = &callbackA;
-    first.Start();
-    HWND prompt = waitForPrompt(first);
-    check(prompt != nullptr, "first prompt shows");
+    HWND prompt = openPrompt(first, "first prompt shows");
     if (!prompt) return;
     RECT r{};
     GetWindowRect(prompt, &r);
@@ -534,9 +530,7 @@ void keyStressWhilePainting() {
     std::printf("== key events from two threads while the prompt paints\n");
     PromptRun run;
     run.Mode = 1;
-    run.Start();
-    HWND prompt = waitForPrompt(run);
-    check(prompt != nullptr, "prompt shows");
+    HWND prompt = openPrompt(run, "prompt shows for the stress");
     if (!prompt) return;
     StressState state;
     state.Prompt = prompt;
@@ -560,9 +554,7 @@ void unloadWithPromptOpen(const std::string& dllPath) {
     PromptRun run;
     run.Mode = 1;
     run.Callback = &callbackA;
-    run.Start();
-    HWND prompt = waitForPrompt(run);
-    check(prompt != nullptr, "prompt shows");
+    HWND prompt = openPrompt(run, "prompt shows before the unload");
     if (!prompt) return;
     const DWORD start = GetTickCount();
     check(FreeLibrary(api.Module) != FALSE, "FreeLibrary succeeds");
