@@ -110,10 +110,16 @@ int main(int argc, char** argv) {
     if (command == "text") {
         std::printf("%s\n", textOf(control).c_str());
     } else if (command == "lines") {
-        const LRESULT count = SendMessageA(control, LB_GETCOUNT, 0, 0);
+        // Asked in UTF-16 and turned into the ANSI code page here: across processes Wine hands
+        // an ANSI caller's LB_GETTEXT buffer back in UTF-16, twice the size it announced.
+        const LRESULT count = SendMessageW(control, LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
-            std::vector<char> line(static_cast<std::size_t>(SendMessageA(control, LB_GETTEXTLEN, i, 0)) + 1, '\0');
-            SendMessageA(control, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+            const LRESULT length = SendMessageW(control, LB_GETTEXTLEN, i, 0);
+            std::vector<wchar_t> wide(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
+            SendMessageW(control, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+            std::vector<char> line(wide.size() * 2 + 1, '\0');
+            WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, line.data(), static_cast<int>(line.size()), nullptr,
+                                nullptr);
             std::printf("%s\n", line.data());
         }
     } else if (command == "click") {
