@@ -1,7 +1,5 @@
 #include "GaugeCheck.h"
 
-#include <cstdio>
-
 #include "probe/reader/CardConnection.h"
 #include "probe/reader/PnpEnumeration.h"
 #include "probe/reader/ReaderList.h"
@@ -13,18 +11,10 @@ namespace {
 using platform::ScardResult;
 using Outcome = cardreader::ReaderListing::Outcome;
 
-// Every formatted text is short: a label of a dozen characters and a few numbers.
-template <class... Args>
-std::string printed(const char* pattern, Args... args) {
-    char text[256];
-    std::snprintf(text, sizeof text, pattern, args...);
-    return text;
-}
-
 template <class... Args>
 void setPrinted(TextPair& pair, const Text& text, Args... args) {
-    pair.english = printed(text.english, args...);
-    pair.german = printed(text.german, args...);
+    pair.english = probe::format(text.english, args...);
+    pair.german = probe::format(text.german, args...);
 }
 
 void markSeen(GaugeState& state, ReaderKind kind) {
@@ -152,12 +142,12 @@ void appendFirmwareText(TextPair& text, const ReaderEntry& entry, const cardread
     const unsigned major = reply.firmwareMajor();
     const unsigned minor = reply.firmwareMinor();
     if (major == requiredMajor && minor == requiredMinor) {
-        text.english += printed(texts::kRequiredFirmware.english, entry.label, requiredMajor, requiredMinor);
-        text.german += printed(texts::kRequiredFirmware.german, entry.label, requiredMajor, requiredMinor);
+        text.english += probe::format(texts::kRequiredFirmware.english, entry.label, requiredMajor, requiredMinor);
+        text.german += probe::format(texts::kRequiredFirmware.german, entry.label, requiredMajor, requiredMinor);
     } else {
         text.english +=
-            printed(texts::kOtherFirmware.english, entry.label, major, minor, requiredMajor, requiredMinor);
-        text.german += printed(texts::kOtherFirmware.german, entry.label, major, minor, requiredMajor, requiredMinor);
+            probe::format(texts::kOtherFirmware.english, entry.label, major, minor, requiredMajor, requiredMinor);
+        text.german += probe::format(texts::kOtherFirmware.german, entry.label, major, minor, requiredMajor, requiredMinor);
     }
 }
 

@@ -1,15 +1,12 @@
 #pragma once
 // Every text Romgauge shows, English and German side by side. \n is a line break; the leading
 // breaks of the short texts move them down into the middle of the message area.
+#include "probe/Language.h"
+
 namespace gauge {
 
-enum class Language { English, German };
-
-struct Text {
-    const char* english;
-    const char* german;
-    const char* in(Language language) const { return language == Language::German ? german : english; }
-};
+using Language = probe::Language;
+using Text = probe::Text;
 
 namespace texts {
 
